@@ -1,0 +1,3 @@
+#include "app/run_program.h"
+
+int main() { return tavrino::RunProgram(); }

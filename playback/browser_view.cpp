@@ -1,0 +1,37 @@
+#include "playback/browser_view.h"
+
+#include <glibmm/wrap.h>
+
+namespace tavrino {
+
+namespace {
+
+// The middle of the five text sizes.
+constexpr double kMiddleTextSize = 1.0;
+
+}  // namespace
+
+BrowserEngine::BrowserEngine() : context_(GObjectPtr<WebKitWebContext>::Adopt(webkit_web_context_new())) {}
+
+std::unique_ptr<BrowserView> BrowserView::Create(const BrowserEngine& engine) {
+  if (!engine.context()) return nullptr;
+  auto view = GObjectPtr<WebKitWebView>::Adopt(
+      WEBKIT_WEB_VIEW(webkit_web_view_new_with_context(engine.context())));
+  if (!view) return nullptr;
+  webkit_web_view_set_zoom_level(view.get(), kMiddleTextSize);
+  return std::unique_ptr<BrowserView>(new BrowserView(std::move(view)));
+}
+
+BrowserView::BrowserView(GObjectPtr<WebKitWebView> view)
+    : view_(std::move(view)), widget_(Glib::wrap(GTK_WIDGET(view_.get()))) {
+  gtk_widget_set_can_focus(GTK_WIDGET(view_.get()), TRUE);
+}
+
+BrowserView::~BrowserView() { gtk_widget_destroy(GTK_WIDGET(view_.get())); }
+
+void BrowserView::SetUrl(const std::string& address) {
+  has_page_ = true;
+  webkit_web_view_load_uri(view_.get(), address.c_str());
+}
+
+}  // namespace tavrino

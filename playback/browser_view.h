@@ -1,0 +1,55 @@
+// The player view: an embedded WebKit browser that shows the page at the address it is given.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include <gtkmm/widget.h>
+#include <webkit2/webkit2.h>
+
+#include "app/gobject_ptr.h"
+
+namespace tavrino {
+
+// What the views of one run share: the engine's process and data settings.
+class BrowserEngine {
+ public:
+  BrowserEngine();
+  BrowserEngine(const BrowserEngine&) = delete;
+  BrowserEngine& operator=(const BrowserEngine&) = delete;
+
+  WebKitWebContext* context() const { return context_.get(); }
+
+ private:
+  GObjectPtr<WebKitWebContext> context_;
+};
+
+class BrowserView {
+ public:
+  // Empty when the engine cannot make a view.
+  static std::unique_ptr<BrowserView> Create(const BrowserEngine& engine);
+  ~BrowserView();
+  BrowserView(const BrowserView&) = delete;
+  BrowserView& operator=(const BrowserView&) = delete;
+
+  Gtk::Widget& widget() const { return *widget_; }
+  WebKitWebView* web_view() const { return view_.get(); }
+
+  // Starts navigating to the address as it is, every time, without waiting for the page.
+  void SetUrl(const std::string& address);
+
+  // False until the first navigation: a blank view has no page to offer keys to.
+  bool HasPage() const { return has_page_; }
+
+ private:
+  explicit BrowserView(GObjectPtr<WebKitWebView> view);
+
+  GObjectPtr<WebKitWebView> view_;
+  Gtk::Widget* widget_;  // gtkmm's wrapper of view_, owned by the object itself
+  bool has_page_ = false;
+};
+
+using PlayerViewFactory = std::function<std::unique_ptr<BrowserView>()>;
+
+}  // namespace tavrino
