@@ -39,6 +39,9 @@ class BrowserView {
   // Starts navigating to the address as it is, every time, without waiting for the page.
   void SetUrl(const std::string& address);
 
+  // The address last set, as it was given.
+  const std::string& url() const { return url_; }
+
   // False until the first navigation: a blank view has no page to offer keys to.
   bool HasPage() const { return has_page_; }
 
@@ -47,6 +50,7 @@ class BrowserView {
 
   GObjectPtr<WebKitWebView> view_;
   Gtk::Widget* widget_;  // gtkmm's wrapper of view_, owned by the object itself
+  std::string url_;
   bool has_page_ = false;
 };
 

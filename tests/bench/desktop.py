@@ -159,4 +159,5 @@ class Desktop:
         self.run(["xdotool", "type", "--delay", str(delay_ms), text])
 
     def click(self, x, y, button=1):
-        self.run(["xdotool", "mousemove", "--sync", str(x), str(y), "click", str(button)])
+        # No --sync: it waits for a motion that never comes when the pointer is already there.
+        self.run(["xdotool", "mousemove", str(x), str(y), "click", str(button)])

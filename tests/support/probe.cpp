@@ -55,7 +55,8 @@ std::string State(MainWindow& window) {
          ",\"outer\":[" + std::to_string(outer.width) + "," + std::to_string(outer.height) + "]" +
          ",\"box\":" + Quoted(window.address_box().ReadText()) +
          ",\"pin\":" + (window.PinChecked() ? "true" : "false") +
-         ",\"uri\":" + (uri ? Quoted(uri) : "null") + "}";
+         ",\"uri\":" + (uri ? Quoted(uri) : "null") +
+         ",\"url\":" + Quoted(window.player_view().url()) + "}";
 }
 
 }  // namespace
