@@ -131,10 +131,13 @@ class Navigation(unittest.TestCase):
             desktop.key("Tab")
             tavrino.wait_for_focus(ADDRESS_BOX)
             service.clear()
-            # Slow enough that each navigation reaches the service before the next replaces it.
-            desktop.type("abc", delay_ms=400)
-            wait_for(lambda: len(service.player_requests()) >= 3, message="three requests")
-            self.assertEqual([r.v for r in service.player_requests()], ["a", "ab", "abc"])
+            # Each key waits for its navigation, so that none replaces the one before it unsent.
+            for typed in ("a", "ab", "abc"):
+                desktop.type(typed[-1])
+                wait_for(lambda: typed in [r.v for r in service.player_requests()],
+                         message=f"the navigation for {typed}")
+            self.assertEqual([r.v for r in service.player_requests() if r.v],
+                             ["a", "ab", "abc"])
             self.assertEqual(tavrino.state()["uri"], PREFIX + "abc")
 
     def test_a_video_served_by_the_service_plays(self):
