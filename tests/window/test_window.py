@@ -114,9 +114,14 @@ class Closing(unittest.TestCase):
                 tavrino.wait_for_focus((PLAYER_VIEW, ADDRESS_BOX, PIN_BOX)[tabs])
                 self.assert_closes(tavrino, "Escape")
 
-    def test_window_manager_close_and_close_button(self):
+    def test_window_manager_close_system_menu_and_close_button(self):
         with Tavrino(desktop) as tavrino:
             self.assert_closes(tavrino, "alt+F4")
+        with Tavrino(desktop) as tavrino:
+            # openbox's window menu ends with Close.
+            desktop.key("alt+space")
+            time.sleep(0.3)
+            self.assert_closes(tavrino, "Up", "Return")
         with Tavrino(desktop) as tavrino:
             x, y, width, _ = tavrino.outer_geometry()
             left, right, top, _ = desktop.frame_extents(tavrino.window)
