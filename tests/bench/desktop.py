@@ -1,5 +1,6 @@
 """A private X desktop for window tests: Xvfb, openbox, a session bus with AT-SPI."""
 
+import atexit
 import os
 import signal
 import subprocess
@@ -161,3 +162,15 @@ class Desktop:
     def click(self, x, y, button=1):
         # No --sync: it waits for a motion that never comes when the pointer is already there.
         self.run(["xdotool", "mousemove", str(x), str(y), "click", str(button)])
+
+
+_shared = None
+
+
+def shared_desktop():
+    """One desktop for the whole test process, stopped when the process ends."""
+    global _shared
+    if _shared is None:
+        _shared = Desktop().__enter__()
+        atexit.register(_shared.__exit__, None, None, None)
+    return _shared

@@ -4,7 +4,7 @@ import time
 import unittest
 
 from bench.clipboard import Clipboard
-from bench.desktop import Desktop, wait_for
+from bench.desktop import shared_desktop, wait_for
 from bench.service import PREFIX, StandInService
 from bench.tavrino import ADDRESS_BOX, PIN_BOX, PLAYER_VIEW, Tavrino
 
@@ -14,12 +14,8 @@ clipboard = None
 
 def setUpModule():
     global desktop, clipboard
-    desktop = Desktop().__enter__()
+    desktop = shared_desktop()
     clipboard = Clipboard(desktop)
-
-
-def tearDownModule():
-    desktop.__exit__(None, None, None)
 
 
 class PickUpTestCase(unittest.TestCase):

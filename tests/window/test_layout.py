@@ -3,7 +3,7 @@
 import time
 import unittest
 
-from bench.desktop import Desktop, wait_for
+from bench.desktop import shared_desktop, wait_for
 from bench.service import StandInService
 from bench.tavrino import ADDRESS_BOX, ADDRESS_LABEL, PIN_BOX, PLAYER_VIEW, Tavrino, atspi
 
@@ -12,11 +12,7 @@ desktop = None
 
 def setUpModule():
     global desktop
-    desktop = Desktop(width=1280, height=1024).__enter__()
-
-
-def tearDownModule():
-    desktop.__exit__(None, None, None)
+    desktop = shared_desktop()
 
 
 def expected_layout(width, height):

@@ -3,7 +3,7 @@
 import time
 import unittest
 
-from bench.desktop import Desktop, wait_for
+from bench.desktop import shared_desktop, wait_for
 from bench.tavrino import PIN_BOX, Tavrino
 
 desktop = None
@@ -11,11 +11,7 @@ desktop = None
 
 def setUpModule():
     global desktop
-    desktop = Desktop(width=1280, height=1024).__enter__()
-
-
-def tearDownModule():
-    desktop.__exit__(None, None, None)
+    desktop = shared_desktop()
 
 
 class Pin(unittest.TestCase):

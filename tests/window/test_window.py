@@ -4,7 +4,7 @@ import subprocess
 import time
 import unittest
 
-from bench.desktop import Desktop, wait_for
+from bench.desktop import shared_desktop, wait_for
 from bench.service import PREFIX, StandInService
 from bench.tavrino import (ADDRESS_BOX, ADDRESS_LABEL, CONTROLS, PIN_BOX, PLAYER_VIEW, Tavrino,
                            atspi)
@@ -14,11 +14,7 @@ desktop = None
 
 def setUpModule():
     global desktop
-    desktop = Desktop(width=1280, height=1024).__enter__()
-
-
-def tearDownModule():
-    desktop.__exit__(None, None, None)
+    desktop = shared_desktop()
 
 
 class StartUp(unittest.TestCase):
