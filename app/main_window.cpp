@@ -9,6 +9,7 @@
 #include "app/pin.h"
 #include "playback/navigate_player.h"
 #include "playback/pick_up_clipboard.h"
+#include "resources/window_icons.h"
 
 namespace tavrino {
 
@@ -63,6 +64,7 @@ MainWindow::MainWindow(const WindowTemplate& window, EventGate& gate)
   set_resizable(window.sizing_frame);
   set_skip_taskbar_hint(!window.taskbar_button);
   set_keep_above(window.always_on_top);
+  set_icon_list(WindowIcons());
   get_style_context()->add_class("tavrino-window");
   ApplyStyle();
   add(area_);

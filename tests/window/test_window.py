@@ -58,6 +58,23 @@ class StartUp(unittest.TestCase):
             self.assertNotIn("maximum size", hints)
 
 
+    def test_window_offers_its_icon_in_four_sizes(self):
+        with Tavrino(desktop) as tavrino:
+            out = desktop.run(["xprop", "-notype", "-len", "1000000", "-id", str(tavrino.window),
+                               "32c", "_NET_WM_ICON"])
+            values = [int(v) for v in out.split("=", 1)[1].split(",")]
+            icons = {}
+            while values:
+                width, height = values[:2]
+                icons[(width, height)] = values[2:2 + width * height]
+                values = values[2 + width * height:]
+            self.assertEqual(list(icons), [(16, 16), (24, 24), (32, 32), (256, 256)])
+            # ARGB: a clear corner, and the white play triangle at the centre.
+            large = icons[(256, 256)]
+            self.assertEqual(large[0] >> 24, 0)
+            self.assertEqual(large[128 * 256 + 128], 0xFFFFFFFF)
+
+
 class Keyboard(unittest.TestCase):
     def test_tab_cycles_player_view_address_box_pin_box_both_ways(self):
         with StandInService(), Tavrino(desktop) as tavrino:
