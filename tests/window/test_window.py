@@ -57,7 +57,6 @@ class StartUp(unittest.TestCase):
             self.assertIn("minimum size: 0 by 0", hints)
             self.assertNotIn("maximum size", hints)
 
-
     def test_window_offers_its_icon_in_four_sizes(self):
         with Tavrino(desktop) as tavrino:
             out = desktop.run(["xprop", "-notype", "-len", "1000000", "-id", str(tavrino.window),
