@@ -25,10 +25,9 @@ void ControlArea::SetGeometry(std::size_t index, Geometry geometry) {
   Child* child = Find(index);
   if (!child) return;
   child->geometry = geometry;
-  if (get_realized()) {
-    Allocate(*child);
-    queue_draw();
-  }
+  // GTK allocates in its layout phase, before the next frame; allocating here at once would
+  // cost every write of a layout run its own allocations and redraw.
+  queue_resize_no_redraw();
 }
 
 Gtk::Widget* ControlArea::Control(std::size_t index) const {
@@ -60,6 +59,7 @@ void ControlArea::get_preferred_height_for_width_vfunc(int, int& minimum, int& n
 void ControlArea::on_size_allocate(Gtk::Allocation& allocation) {
   set_allocation(allocation);
   for (Child& child : children_) Allocate(child);
+  queue_draw();
 }
 
 void ControlArea::Allocate(Child& child) {
