@@ -2,6 +2,8 @@
 
 #include <glibmm/wrap.h>
 
+#include "playback/engine_settings.h"
+
 namespace tavrino {
 
 namespace {
@@ -19,6 +21,7 @@ std::unique_ptr<BrowserView> BrowserView::Create(const BrowserEngine& engine) {
       WEBKIT_WEB_VIEW(webkit_web_view_new_with_context(engine.context())));
   if (!view) return nullptr;
   webkit_web_view_set_zoom_level(view.get(), kMiddleTextSize);
+  ApplyEngineSettings(view.get());
   return std::unique_ptr<BrowserView>(new BrowserView(std::move(view)));
 }
 
