@@ -35,6 +35,11 @@ Gtk::Widget* ControlArea::Control(std::size_t index) const {
   return child ? child->widget : nullptr;
 }
 
+void ControlArea::FillWith(std::optional<std::size_t> index) {
+  filling_ = index;
+  queue_resize();
+}
+
 Gtk::SizeRequestMode ControlArea::get_request_mode_vfunc() const {
   return Gtk::SIZE_REQUEST_CONSTANT_SIZE;
 }
@@ -63,6 +68,13 @@ void ControlArea::on_size_allocate(Gtk::Allocation& allocation) {
 }
 
 void ControlArea::Allocate(Child& child) {
+  if (filling_) {
+    const bool fills = child.index == *filling_;
+    child.enlarged = false;
+    child.widget->set_child_visible(fills);
+    if (fills) child.widget->size_allocate(get_allocation());
+    return;
+  }
   const Geometry& g = child.geometry;
   // GTK refuses to allocate below a widget's minimum; the part beyond the geometry is clipped
   // when drawing, and an empty geometry hides the control.
@@ -81,6 +93,7 @@ bool ControlArea::on_draw(const Cairo::RefPtr<Cairo::Context>& cr) {
   // Reverse template order, so that the first control of the template ends up on top.
   for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
     const Child& child = *it;
+    if (filling_ && child.index != *filling_) continue;
     cr->save();
     if (child.enlarged) {
       const Geometry& g = child.geometry;
@@ -107,6 +120,15 @@ bool ControlArea::on_focus(Gtk::DirectionType direction) {
   // The controls move the focus within themselves (a page among its links) by their own key
   // handling; asked here, the player view would keep the focus for good.
   const std::optional<std::size_t> current = FocusedIndex();
+  if (filling_) {
+    // The window then takes the focus away and back, so it stays in the filling control.
+    if (current == filling_) return false;
+    Gtk::Widget* filling = Control(*filling_);
+    if (!filling) return false;
+    if (filling->child_focus(direction)) return true;
+    filling->grab_focus();
+    return filling->has_focus();
+  }
   const std::optional<std::size_t> next =
       !current && forward ? InitialFocus(template_)
                           : NextInTabSequence(tab_sequence_, current,

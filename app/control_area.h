@@ -23,6 +23,10 @@ class ControlArea : public Gtk::Container {
   void SetGeometry(std::size_t index, Geometry geometry);
   Gtk::Widget* Control(std::size_t index) const;
 
+  // Gives control `index` the whole area and hides the others, or with nullopt returns to the
+  // written geometries, which keep following every write meanwhile.
+  void FillWith(std::optional<std::size_t> index);
+
  protected:
   Gtk::SizeRequestMode get_request_mode_vfunc() const override;
   void get_preferred_width_vfunc(int& minimum, int& natural) const override;
@@ -53,6 +57,7 @@ class ControlArea : public Gtk::Container {
   const WindowTemplate& template_;
   std::vector<std::size_t> tab_sequence_;
   std::vector<Child> children_;  // in template order, which is also the stacking order
+  std::optional<std::size_t> filling_;
 };
 
 }  // namespace tavrino

@@ -166,6 +166,9 @@ bool MainWindow::CreateControl(std::size_t index, const PlayerViewFactory& make_
   widget->set_can_focus(control.tab_stop && control.kind != ControlKind::kTransLabel);
   NameForAccessibility(*widget, control.name);
   area_.Put(*widget, index, control.geometry);
+  if (control.kind == ControlKind::kHtmlViewer) {
+    fullscreen_ = std::make_unique<FullscreenPlayer>(*this, area_, index, player_view_->web_view());
+  }
   if (address_label_ && address_box_) address_label_->set_mnemonic_widget(*address_box_);
   return true;
 }
@@ -246,6 +249,10 @@ bool MainWindow::on_key_press_event(GdkEventKey* event) {
       child_focus(backward ? Gtk::DIR_TAB_BACKWARD : Gtk::DIR_TAB_FORWARD);
       return true;
     }
+  }
+  if (event->keyval == GDK_KEY_Escape && fullscreen_ && fullscreen_->Active()) {
+    fullscreen_->Leave();
+    return true;
   }
   if (event->keyval == GDK_KEY_Escape && template_.esc_closes) {
     close();

@@ -12,6 +12,7 @@
 #include "app/control_area.h"
 #include "app/event_gate.h"
 #include "app/frame_extents.h"
+#include "app/fullscreen.h"
 #include "app/window_template.h"
 #include "playback/address_box.h"
 #include "playback/browser_view.h"
@@ -75,6 +76,7 @@ class MainWindow : public Gtk::Window {
   std::unique_ptr<Gtk::Label> address_label_;
   std::unique_ptr<AddressBox> address_box_;
   std::unique_ptr<BrowserView> player_view_;
+  std::unique_ptr<FullscreenPlayer> fullscreen_;
   ClipboardReader clipboard_;
 };
 

@@ -3,6 +3,7 @@
 #include <glibmm/wrap.h>
 
 #include "playback/engine_settings.h"
+#include "playback/web_sandbox.h"
 
 namespace tavrino {
 
@@ -13,7 +14,11 @@ constexpr double kMiddleTextSize = 1.0;
 
 }  // namespace
 
-BrowserEngine::BrowserEngine() : context_(GObjectPtr<WebKitWebContext>::Adopt(webkit_web_context_new())) {}
+// Ephemeral: cookies, cache and local storage stay in memory and end with the run.
+BrowserEngine::BrowserEngine()
+    : context_(GObjectPtr<WebKitWebContext>::Adopt(webkit_web_context_new_ephemeral())) {
+  if (context_) EnableSandboxWherePossible(context_.get());
+}
 
 std::unique_ptr<BrowserView> BrowserView::Create(const BrowserEngine& engine) {
   if (!engine.context()) return nullptr;
@@ -26,7 +31,10 @@ std::unique_ptr<BrowserView> BrowserView::Create(const BrowserEngine& engine) {
 }
 
 BrowserView::BrowserView(GObjectPtr<WebKitWebView> view)
-    : view_(std::move(view)), widget_(Glib::wrap(GTK_WIDGET(view_.get()))) {
+    : view_(std::move(view)),
+      widget_(Glib::wrap(GTK_WIDGET(view_.get()))),
+      policy_(view_.get()),
+      recovery_(view_.get()) {
   gtk_widget_set_can_focus(GTK_WIDGET(view_.get()), TRUE);
 }
 

@@ -9,6 +9,8 @@
 #include <webkit2/webkit2.h>
 
 #include "app/gobject_ptr.h"
+#include "playback/page_policy.h"
+#include "playback/page_recovery.h"
 
 namespace tavrino {
 
@@ -50,6 +52,8 @@ class BrowserView {
 
   GObjectPtr<WebKitWebView> view_;
   Gtk::Widget* widget_;  // gtkmm's wrapper of view_, owned by the object itself
+  PagePolicy policy_;
+  PageRecovery recovery_;
   std::string url_;
   bool has_page_ = false;
 };

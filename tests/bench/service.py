@@ -2,6 +2,7 @@
 
 import http.server
 import os
+import socket
 import ssl
 import threading
 import time
@@ -63,6 +64,7 @@ class StandInService:
         self.media_dir = media_dir
         self._lock = threading.Lock()
         self._server = None
+        self._connections = set()
 
     def __enter__(self):
         service = self
@@ -72,6 +74,16 @@ class StandInService:
 
             def log_message(self, *args):
                 pass
+
+            def setup(self):
+                super().setup()
+                with service._lock:
+                    service._connections.add(self.connection)
+
+            def finish(self):
+                with service._lock:
+                    service._connections.discard(self.connection)
+                super().finish()
 
             def do_GET(self):
                 request = Request(self.path)
@@ -90,6 +102,13 @@ class StandInService:
     def __exit__(self, *exc):
         self._server.shutdown()
         self._server.server_close()
+        # A kept-alive connection would go on answering for the stopped service.
+        with self._lock:
+            for connection in self._connections:
+                try:
+                    connection.shutdown(socket.SHUT_RDWR)
+                except OSError:
+                    pass
 
     def _answer(self, handler, request):
         content_type, body, headers = "text/plain", b"not found", {}

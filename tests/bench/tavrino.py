@@ -32,9 +32,13 @@ def executable(name):
 
 
 class Tavrino:
-    def __init__(self, desktop, program="tavrino-under-test"):
+    def __init__(self, desktop, program="tavrino-under-test", env=None, wrapper=()):
+        """`env` overrides the desktop's environment; `wrapper` is a command that execs the
+        program given as its last argument."""
         self.desktop = desktop
         self.program = program
+        self.env = dict(desktop.env, **(env or {}))
+        self.wrapper = list(wrapper)
         self.process = None
         self.window = None
         self._app = None
@@ -43,8 +47,9 @@ class Tavrino:
     def __enter__(self):
         os.environ.update({k: self.desktop.env[k] for k in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS")})
         self.stderr = tempfile.TemporaryFile(mode="w+")
-        self.process = self.desktop.start([executable(self.program)], stdin=subprocess.PIPE,
-                                          stdout=subprocess.PIPE, stderr=self.stderr, text=True)
+        self.process = self.desktop.processes.start(
+            self.wrapper + [executable(self.program)], env=self.env, stdin=subprocess.PIPE,
+            stdout=subprocess.PIPE, stderr=self.stderr, text=True)
         self.window = wait_for(self._find_window, timeout=20, message="the main window")
         if self.program == "tavrino-under-test":
             self.wait_for_focus(PLAYER_VIEW, timeout=10)

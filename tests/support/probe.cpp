@@ -34,6 +34,11 @@ std::string Rect(int left, int top, int width, int height) {
          "," + std::to_string(height) + "]";
 }
 
+bool Fullscreen(MainWindow& window) {
+  const Glib::RefPtr<Gdk::Window> gdk_window = window.get_window();
+  return gdk_window && (gdk_window->get_state() & Gdk::WINDOW_STATE_FULLSCREEN);
+}
+
 std::string State(MainWindow& window) {
   const WindowTemplate& layout = MainWindowTemplate();
   Gtk::Widget* focus = window.get_focus();
@@ -55,6 +60,7 @@ std::string State(MainWindow& window) {
          ",\"outer\":[" + std::to_string(outer.width) + "," + std::to_string(outer.height) + "]" +
          ",\"box\":" + Quoted(window.address_box().ReadText()) +
          ",\"pin\":" + (window.PinChecked() ? "true" : "false") +
+         ",\"fullscreen\":" + (Fullscreen(window) ? "true" : "false") +
          ",\"uri\":" + (uri ? Quoted(uri) : "null") +
          ",\"url\":" + Quoted(window.player_view().url()) + "}";
 }
