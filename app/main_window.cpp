@@ -70,6 +70,7 @@ MainWindow::MainWindow(const WindowTemplate& window, EventGate& gate)
   add(area_);
   area_.show();
 
+  add_events(Gdk::PROPERTY_CHANGE_MASK);
   realize();
   GdkWindow* gdk_window = get_window()->gobj();
   // Listed one by one: window managers differ on the "all but" form.
@@ -92,6 +93,7 @@ MainWindow::MainWindow(const WindowTemplate& window, EventGate& gate)
   gdk_window_set_decorations(gdk_window, static_cast<GdkWMDecoration>(decorations));
 
   estimated_extents_ = EstimateFrameExtents(gdk_window);
+  reported_extents_ = estimated_extents_;
   const FrameExtents& e = estimated_extents_;
   client_size_ = {std::max(1, window.width - e.left - e.right),
                   std::max(1, window.height - e.top - e.bottom)};
@@ -206,7 +208,7 @@ Size MainWindow::OuterSize() const {
                               ? const_cast<MainWindow*>(this)->get_window()->gobj()
                               : nullptr;
   const bool mapped = gdk_window && gdk_window_is_visible(gdk_window);
-  const FrameExtents e = mapped ? CurrentFrameExtents(gdk_window) : estimated_extents_;
+  const FrameExtents e = mapped ? reported_extents_ : estimated_extents_;
   return {client_size_.width + e.left + e.right, client_size_.height + e.top + e.bottom};
 }
 
@@ -266,6 +268,20 @@ bool MainWindow::on_configure_event(GdkEventConfigure* event) {
   client_size_ = {event->width, event->height};
   const Size outer = OuterSize();
   // A move alone is no size change.
+  if (outer != last_outer_size_) {
+    last_outer_size_ = outer;
+    Raise(template_.kind_name, Event::kSizeChanged);
+  }
+  return handled;
+}
+
+bool MainWindow::on_property_notify_event(GdkEventProperty* event) {
+  const bool handled = Gtk::Window::on_property_notify_event(event);
+  // Read when the window manager announces them, not at every layout run: a read is a round
+  // trip to the X server and an allocation.
+  if (event->atom != gdk_atom_intern_static_string("_NET_FRAME_EXTENTS")) return handled;
+  reported_extents_ = CurrentFrameExtents(event->window);
+  const Size outer = OuterSize();
   if (outer != last_outer_size_) {
     last_outer_size_ = outer;
     Raise(template_.kind_name, Event::kSizeChanged);

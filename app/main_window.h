@@ -52,6 +52,7 @@ class MainWindow : public Gtk::Window {
   bool on_key_press_event(GdkEventKey* event) override;
   bool on_configure_event(GdkEventConfigure* event) override;
   bool on_window_state_event(GdkEventWindowState* event) override;
+  bool on_property_notify_event(GdkEventProperty* event) override;
 
  private:
   std::string_view NameOf(ControlRole role) const;
@@ -67,6 +68,7 @@ class MainWindow : public Gtk::Window {
   const WindowTemplate& template_;
   EventGate& gate_;
   FrameExtents estimated_extents_;
+  FrameExtents reported_extents_;  // as the window manager last announced them
   Size client_size_{};
   Size last_outer_size_{};
   std::optional<OfferedKey> key_offered_to_player_;
