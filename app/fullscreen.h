@@ -22,10 +22,17 @@ class FullscreenPlayer {
   bool Active() const { return active_; }
   // Asks to leave, as the page's own exit would.
   void Leave();
+  // After the page's process died in fullscreen, the engine's view stays in fullscreen mode and
+  // takes every Esc as a request to leave it, for good.
+  bool EngineTakesEscape() const { return engine_stuck_; }
 
  private:
   static gboolean on_view_enter_fullscreen(WebKitWebView* view, gpointer data);
   static gboolean on_view_leave_fullscreen(WebKitWebView* view, gpointer data);
+  static void on_view_web_process_terminated(WebKitWebView* view,
+                                             WebKitWebProcessTerminationReason reason,
+                                             gpointer data);
+  void GiveBack();
 
   Gtk::Window& window_;
   ControlArea& area_;
@@ -33,8 +40,10 @@ class FullscreenPlayer {
   WebKitWebView* view_;
   Gtk::Widget* focus_before_ = nullptr;  // a control of the window, which outlives this
   bool active_ = false;
+  bool engine_stuck_ = false;
   SignalConnection enter_;
   SignalConnection leave_;
+  SignalConnection terminated_;
 };
 
 }  // namespace tavrino

@@ -232,6 +232,11 @@ bool MainWindow::FocusInBlankPlayer() const {
 }
 
 bool MainWindow::on_key_press_event(GdkEventKey* event) {
+  if (event->keyval == GDK_KEY_Escape && template_.esc_closes && fullscreen_ &&
+      fullscreen_->EngineTakesEscape() && !fullscreen_->Active()) {
+    close();
+    return true;
+  }
   // A blank view has no page to hand keys back, so it would swallow them all.
   const bool in_player = player_view_ && player_view_->widget().has_focus();
   if (key_offered_to_player_ && !in_player && key_offered_to_player_->time == event->time &&

@@ -160,6 +160,11 @@ def web_processes():
     return [pid for pid, argv in processes() if argv[0].endswith(b"/WebKitWebProcess")]
 
 
+def kill_page():
+    for pid in web_processes():
+        os.kill(pid, 9)
+
+
 class TemporaryHome:
     def __enter__(self):
         self.path = tempfile.mkdtemp(prefix="home.")
@@ -181,8 +186,8 @@ class Fullscreen(unittest.TestCase):
             open_page(service, tavrino)
             before_outer = tavrino.outer_geometry()
             before = tavrino.state()
-            # Left by the key and by the page's own button.
-            for leave in (lambda: desktop.key("Escape"), lambda: click_page(tavrino)):
+            # Left by the key, by the page's own button and by the death of the page's process.
+            for leave in (lambda: desktop.key("Escape"), lambda: click_page(tavrino), kill_page):
                 service.clear()
                 click_page(tavrino)
                 wait_for(lambda: tavrino.state()["fullscreen"], message="fullscreen")
@@ -338,8 +343,7 @@ class Recovery(unittest.TestCase):
             for navigate in (lambda: desktop.type("y"),
                              lambda: (tavrino.click_control(PIN_BOX),
                                       tavrino.click_control(ADDRESS_BOX))):
-                for pid in web_processes():
-                    os.kill(pid, 9)
+                kill_page()
                 wait_for(lambda: tavrino.state()["uri"] == "about:blank", message="a blank view")
                 x, y = tavrino.client_to_screen(400, 300)
                 wait_for(lambda: desktop.pixel(x, y) == "#ffffff", message="the blank page")
