@@ -8,7 +8,7 @@ import tempfile
 import time
 import unittest
 
-from bench.desktop import Desktop, wait_for
+from bench.desktop import shared_desktop, wait_for
 from bench.service import PREFIX, StandInService
 from bench.tavrino import ADDRESS_BOX, PIN_BOX, PLAYER_VIEW, Tavrino
 
@@ -81,11 +81,7 @@ db.onsuccess = () => fetch('/cookie').then(() => fetch('/report/stored?' + befor
 
 def setUpModule():
     global desktop
-    desktop = Desktop(width=1280, height=1024).__enter__()
-
-
-def tearDownModule():
-    desktop.__exit__(None, None, None)
+    desktop = shared_desktop()
 
 
 def serve(service, page, headers=None):
@@ -193,10 +189,11 @@ class Fullscreen(unittest.TestCase):
                 wait_for(lambda: tavrino.state()["fullscreen"], message="fullscreen")
                 self.assertIn("_NET_WM_STATE_FULLSCREEN",
                               desktop.property(tavrino.window, "_NET_WM_STATE"))
-                wait_for(lambda: tavrino.state()["player_allocation"] == [0, 0, 1280, 1024],
+                screen = [0, 0, desktop.width, desktop.height]
+                wait_for(lambda: tavrino.state()["player_allocation"] == screen,
                          message="the player view filling the screen")
                 self.assertEqual(report_values(service, "fullscreen"), ["on=1"])
-                for corner in ((2, 2), (1277, 1021)):
+                for corner in ((2, 2), (desktop.width - 3, desktop.height - 3)):
                     self.assertEqual(desktop.pixel(*corner), "#c03030")
 
                 leave()
@@ -234,33 +231,41 @@ class Popups(unittest.TestCase):
 
 class Downloads(unittest.TestCase):
     def test_nothing_reaches_the_disk_and_the_page_stays(self):
+        served = {
+            "/files/attached.bin": ("application/octet-stream",
+                                    {"Content-Disposition": 'attachment; filename="a.bin"'}),
+            "/files/attached.txt": ("text/plain",
+                                    {"Content-Disposition": 'attachment; filename="a.txt"'}),
+            "/files/unshowable.bin": ("application/x-tavrino-unknown", {}),
+            "/files/linked.txt": ("text/plain", {}),
+        }
+        # What the page does, and whether the file's request must reach the service: a cancelled
+        # download may stop before its request is sent.
         cases = [
-            ("/files/attached.bin", "application/octet-stream",
-             {"Content-Disposition": 'attachment; filename="attached.bin"'}),
-            ("/files/attached.txt", "text/plain",
-             {"Content-Disposition": 'attachment; filename="attached.txt"'}),
-            ("/files/unshowable.bin", "application/x-tavrino-unknown", {}),
+            ("location = '/files/attached.bin'", True),
+            ("location = '/files/attached.txt'", True),
+            ("location = '/files/unshowable.bin'", True),
+            ("const a = document.createElement('a'); a.href = '/files/linked.txt';"
+             "a.download = 'linked.txt'; document.body.append(a); a.click()", False),
         ]
         with (TemporaryHome() as home, StandInService() as service,
               Tavrino(desktop, env={"HOME": home}) as tavrino):
-            for route, content_type, headers in cases:
+            for route, (content_type, headers) in served.items():
                 service.pages[route] = (content_type, b"downloaded\n", headers)
-            service.pages["/files/saved.txt"] = ("text/plain", b"saved\n", {})
-            pages = [f"<script>location = '{route}';</script>" for route, _, _ in cases]
-            pages.append("<a id=a href='/files/saved.txt' download='saved.txt'>x</a>"
-                         "<script>document.getElementById('a').click();</script>")
             tavrino.click_control(ADDRESS_BOX)
             tavrino.wait_for_focus(ADDRESS_BOX)
-            for text, page in zip("abcd", pages):
-                with self.subTest(page=page):
-                    serve(service, page)
+            for text, (action, requested) in zip("abcd", cases):
+                with self.subTest(action=action):
+                    serve(service, "<body><script>setTimeout(() => fetch('/report/settled'), 800);"
+                                   f"{action}</script></body>")
                     service.clear()
                     desktop.type(text)
-                    wait_for(lambda: [r for r in service.requests if r.route.startswith("/files/")],
-                             message="the file's request")
-            time.sleep(1)
+                    wait_for(lambda: service.reports("settled"), message="the page, still there")
+                    if requested:
+                        self.assertTrue([r for r in service.requests
+                                         if r.route.startswith("/files/")])
+                    self.assertTrue(tavrino.state()["uri"].endswith(text))
             self.assertEqual(files_under(home), [])
-            self.assertEqual(tavrino.state()["uri"], PREFIX + "abcd")
             self.assertIsNone(tavrino.process.poll())
 
 
