@@ -20,30 +20,26 @@ Document.prototype.execCommand = new Proxy(Document.prototype.execCommand, {
 void RefuseClipboardWrites(WebKitWebView* view) {
   WebKitSettings* settings = webkit_web_view_get_settings(view);
   webkit_settings_set_javascript_can_access_clipboard(settings, FALSE);
-  WebKitFeatureList* features = webkit_settings_get_all_features();
+  g_autoptr(WebKitFeatureList) features = webkit_settings_get_all_features();
   for (gsize i = 0; i < webkit_feature_list_get_length(features); ++i) {
     WebKitFeature* feature = webkit_feature_list_get(features, i);
     if (g_strcmp0(webkit_feature_get_identifier(feature), "AsyncClipboardAPI") == 0) {
       webkit_settings_set_feature_enabled(settings, feature, FALSE);
     }
   }
-  webkit_feature_list_unref(features);
-  WebKitUserScript* script =
+  g_autoptr(WebKitUserScript) script =
       webkit_user_script_new(kNoScriptedCopy, WEBKIT_USER_CONTENT_INJECT_ALL_FRAMES,
                              WEBKIT_USER_SCRIPT_INJECT_AT_DOCUMENT_START, nullptr, nullptr);
   webkit_user_content_manager_add_script(webkit_web_view_get_user_content_manager(view), script);
-  webkit_user_script_unref(script);
 }
 
 // The engine's own default saves such a response to the disk.
 bool IsAttachment(WebKitURIResponse* response) {
   SoupMessageHeaders* headers = webkit_uri_response_get_http_headers(response);
   if (!headers) return false;
-  char* disposition = nullptr;
+  g_autofree char* disposition = nullptr;
   const bool parsed = soup_message_headers_get_content_disposition(headers, &disposition, nullptr);
-  const bool attachment = parsed && disposition && g_ascii_strcasecmp(disposition, "inline") != 0;
-  g_free(disposition);
-  return attachment;
+  return parsed && disposition && g_ascii_strcasecmp(disposition, "inline") != 0;
 }
 
 }  // namespace
