@@ -35,6 +35,9 @@ struct LayoutCase {
   Geometry pin_box;
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const LayoutCase& c, std::ostream* out) { *out << c.name; }
+
 class LayoutTable : public testing::TestWithParam<LayoutCase> {};
 
 TEST_P(LayoutTable, FitsControlsToOuterSize) {

@@ -43,7 +43,9 @@ class Layout(unittest.TestCase):
         self.assertEqual(state["controls"], expected_layout(*outer))
         player = state["controls"][PLAYER_VIEW]
         if player[2] and player[3]:  # an empty view is hidden, whatever its allocation
-            self.assertEqual(state["player_allocation"], player)
+            # GTK applies the written geometry in its layout phase, before the next frame.
+            wait_for(lambda: self.tavrino.state()["player_allocation"] == player,
+                     message=f"the player view allocated at {player}")
 
     def test_resizing_lays_the_controls_out_for_the_new_outer_size(self):
         for width, height in ((1000, 800), (400, 300), (150, 100), (60, 40), (810, 600)):
