@@ -447,6 +447,12 @@ def make_clip(directory):
     return path, "H.264/AAC in MP4" if h264 else "VP8/Vorbis in WebM"
 
 
+def unmount_portal(runtime):
+    doc = os.path.join(runtime, "doc")
+    if os.path.ismount(doc):
+        subprocess.run(["umount", "-l", doc], check=False)
+
+
 def layout_cost(build, desktop):
     out = subprocess.run([os.path.join(build, "benchmark", "layout_cost")], env=desktop.env,
                          capture_output=True, text=True, check=True, timeout=120).stdout
@@ -578,6 +584,11 @@ def main():
             service.pages["/bench/clip.mp4"] = (content_type, data.read(), {})
 
         def desktop():
+            # A runtime directory per session bus: each bus may start a document portal, and
+            # portals stacked on one mount point outlive the lazy unmount at the end.
+            runtime = tempfile.mkdtemp(prefix="runtime.")
+            os.environ["XDG_RUNTIME_DIR"] = runtime
+            stack.callback(unmount_portal, runtime)
             return stack.enter_context(Desktop())
 
         tavrino = args.tavrino or os.path.join(args.build, "tests", "tavrino-under-test")
