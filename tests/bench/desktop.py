@@ -32,7 +32,7 @@ class Processes:
         self._started.clear()
 
 
-def wait_for(predicate, timeout=10.0, interval=0.05, message="condition"):
+def wait_for(predicate, timeout=20.0, interval=0.05, message="condition"):
     deadline = time.monotonic() + timeout
     while True:
         value = predicate()

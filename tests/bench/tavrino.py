@@ -3,6 +3,7 @@
 import json
 import os
 import subprocess
+import sys
 import tempfile
 
 from bench.desktop import wait_for
@@ -55,10 +56,13 @@ class Tavrino:
             self.wait_for_focus(PLAYER_VIEW, timeout=10)
         return self
 
-    def __exit__(self, *exc):
+    def __exit__(self, exc_type, exc, traceback):
         if self.process.poll() is None:
             self.process.kill()
         self.process.wait()
+        if exc_type is not None:
+            # What the program said is the first clue to a failed test.
+            sys.stderr.write(f"--- tavrino's standard error ---\n{self.error_output()[-4000:]}\n")
         self.stderr.close()
 
     def error_output(self):
@@ -138,7 +142,7 @@ class Tavrino:
                                      top + (height // 2 if dy is None else dy))
         self.desktop.click(x, y)
 
-    def wait_for_focus(self, name, timeout=5):
+    def wait_for_focus(self, name, timeout=10):
         return wait_for(lambda: self.focused() == name, timeout=timeout,
                         message=f"focus on {name} (now {self.focused()})")
 
