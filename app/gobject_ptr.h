@@ -7,14 +7,16 @@
 
 namespace tavrino {
 
-// Holds one strong reference; a floating reference is sunk on adoption.
+// Holds one strong reference: adopting takes over the caller's reference, sinking it first
+// when it is floating.
 template <typename T>
 class GObjectPtr {
  public:
   GObjectPtr() = default;
   static GObjectPtr Adopt(T* object) {
     GObjectPtr owned;
-    if (object) owned.object_ = static_cast<T*>(g_object_ref_sink(object));
+    if (object && g_object_is_floating(object)) g_object_ref_sink(object);
+    owned.object_ = object;
     return owned;
   }
   ~GObjectPtr() { Reset(); }

@@ -3,7 +3,6 @@
 #include <glibmm/wrap.h>
 
 #include "playback/engine_settings.h"
-#include "playback/web_sandbox.h"
 
 namespace tavrino {
 
@@ -17,7 +16,7 @@ constexpr double kMiddleTextSize = 1.0;
 // Ephemeral: cookies, cache and local storage stay in memory and end with the run.
 BrowserEngine::BrowserEngine()
     : context_(GObjectPtr<WebKitWebContext>::Adopt(webkit_web_context_new_ephemeral())) {
-  if (context_) EnableSandboxWherePossible(context_.get());
+  if (context_) EnableSandboxWherePossible(context_.get(), sandbox_probe_);
 }
 
 std::unique_ptr<BrowserView> BrowserView::Create(const BrowserEngine& engine) {

@@ -11,6 +11,7 @@
 #include "app/gobject_ptr.h"
 #include "playback/page_policy.h"
 #include "playback/page_recovery.h"
+#include "playback/web_sandbox.h"
 
 namespace tavrino {
 
@@ -24,6 +25,7 @@ class BrowserEngine {
   WebKitWebContext* context() const { return context_.get(); }
 
  private:
+  SandboxProbe sandbox_probe_;  // first: it runs while the context is made
   GObjectPtr<WebKitWebContext> context_;
 };
 
