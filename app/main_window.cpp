@@ -204,9 +204,7 @@ void MainWindow::Raise(std::string_view object, Event event) {
 }
 
 Size MainWindow::OuterSize() const {
-  GdkWindow* gdk_window = const_cast<MainWindow*>(this)->get_window()
-                              ? const_cast<MainWindow*>(this)->get_window()->gobj()
-                              : nullptr;
+  GdkWindow* gdk_window = gtk_widget_get_window(const_cast<GtkWidget*>(GTK_WIDGET(gobj())));
   const bool mapped = gdk_window && gdk_window_is_visible(gdk_window);
   const FrameExtents e = mapped ? reported_extents_ : estimated_extents_;
   return {client_size_.width + e.left + e.right, client_size_.height + e.top + e.bottom};
@@ -227,56 +225,59 @@ int MainWindow::PinChecked() const { return pin_box_->get_active() ? 1 : 0; }
 
 void MainWindow::WriteAlwaysOnTop(int value) { set_keep_above(value == 1); }
 
-bool MainWindow::FocusInBlankPlayer() const {
-  return player_view_ && player_view_->widget().has_focus() && !player_view_->HasPage();
+bool MainWindow::IsCopyOfKeyThePageUsed(const GdkEventKey& event, bool in_player) {
+  // WebKit hands back as unused a Tab that has already moved the focus out of the page; the
+  // copy must not move it once more.
+  const bool copy = key_offered_to_player_ && !in_player &&
+                    key_offered_to_player_->time == event.time &&
+                    key_offered_to_player_->keyval == event.keyval;
+  key_offered_to_player_.reset();
+  if (in_player) key_offered_to_player_ = OfferedKey{event.time, event.keyval};
+  return copy;
 }
 
 bool MainWindow::on_key_press_event(GdkEventKey* event) {
-  if (event->keyval == GDK_KEY_Escape && template_.esc_closes && fullscreen_ &&
-      fullscreen_->EngineTakesEscape() && !fullscreen_->Active()) {
+  const bool escape = event->keyval == GDK_KEY_Escape;
+  if (escape && fullscreen_ && fullscreen_->EngineTakesEscape() && !fullscreen_->Active()) {
     close();
     return true;
   }
-  // A blank view has no page to hand keys back, so it would swallow them all.
   const bool in_player = player_view_ && player_view_->widget().has_focus();
-  if (key_offered_to_player_ && !in_player && key_offered_to_player_->time == event->time &&
-      key_offered_to_player_->keyval == event->keyval) {
-    // WebKit hands back as unused a Tab that has already moved the focus out of the page; the
-    // copy must not move it once more.
-    key_offered_to_player_.reset();
-    return true;
-  }
-  key_offered_to_player_.reset();
-  if (in_player) key_offered_to_player_ = OfferedKey{event->time, event->keyval};
-  const bool offer_to_focus = !FocusInBlankPlayer();
-  if (offer_to_focus && Gtk::Window::on_key_press_event(event)) return true;
-  if (!offer_to_focus) {
+  if (IsCopyOfKeyThePageUsed(*event, in_player)) return true;
+  if (in_player && !player_view_->HasPage()) {
+    // A blank view has no page to hand keys back, so it would swallow them all.
     if (event->keyval == GDK_KEY_Tab || event->keyval == GDK_KEY_ISO_Left_Tab) {
-      const bool backward = event->keyval == GDK_KEY_ISO_Left_Tab || (event->state & GDK_SHIFT_MASK);
+      const bool backward =
+          event->keyval == GDK_KEY_ISO_Left_Tab || (event->state & GDK_SHIFT_MASK);
       child_focus(backward ? Gtk::DIR_TAB_BACKWARD : Gtk::DIR_TAB_FORWARD);
       return true;
     }
+  } else if (Gtk::Window::on_key_press_event(event)) {
+    return true;
   }
-  if (event->keyval == GDK_KEY_Escape && fullscreen_ && fullscreen_->Active()) {
+  if (escape && fullscreen_ && fullscreen_->Active()) {
     fullscreen_->Leave();
     return true;
   }
-  if (event->keyval == GDK_KEY_Escape && template_.esc_closes) {
+  if (escape && template_.esc_closes) {
     close();
     return true;
   }
   return false;
 }
 
+void MainWindow::RaiseSizeChangedIfResized() {
+  const Size outer = OuterSize();
+  // A move alone is no size change.
+  if (outer == last_outer_size_) return;
+  last_outer_size_ = outer;
+  Raise(template_.kind_name, Event::kSizeChanged);
+}
+
 bool MainWindow::on_configure_event(GdkEventConfigure* event) {
   const bool handled = Gtk::Window::on_configure_event(event);
   client_size_ = {event->width, event->height};
-  const Size outer = OuterSize();
-  // A move alone is no size change.
-  if (outer != last_outer_size_) {
-    last_outer_size_ = outer;
-    Raise(template_.kind_name, Event::kSizeChanged);
-  }
+  RaiseSizeChangedIfResized();
   return handled;
 }
 
@@ -284,12 +285,9 @@ bool MainWindow::on_property_notify_event(GdkEventProperty* event) {
   const bool handled = Gtk::Window::on_property_notify_event(event);
   // Read when the window manager announces them, not at every layout run: a read is a round
   // trip to the X server and an allocation.
-  if (event->atom != gdk_atom_intern_static_string("_NET_FRAME_EXTENTS")) return handled;
-  reported_extents_ = CurrentFrameExtents(event->window);
-  const Size outer = OuterSize();
-  if (outer != last_outer_size_) {
-    last_outer_size_ = outer;
-    Raise(template_.kind_name, Event::kSizeChanged);
+  if (event->atom == gdk_atom_intern_static_string("_NET_FRAME_EXTENTS")) {
+    reported_extents_ = CurrentFrameExtents(event->window);
+    RaiseSizeChangedIfResized();
   }
   return handled;
 }

@@ -46,7 +46,6 @@ class MainWindow : public Gtk::Window {
 
   AddressBox& address_box() const { return *address_box_; }
   BrowserView& player_view() const { return *player_view_; }
-  Gtk::CheckButton& pin_box() const { return *pin_box_; }
 
  protected:
   bool on_key_press_event(GdkEventKey* event) override;
@@ -55,9 +54,9 @@ class MainWindow : public Gtk::Window {
   bool on_property_notify_event(GdkEventProperty* event) override;
 
  private:
-  std::string_view NameOf(ControlRole role) const;
   std::size_t IndexOf(ControlRole role) const;
-  bool FocusInBlankPlayer() const;
+  bool IsCopyOfKeyThePageUsed(const GdkEventKey& event, bool in_player);
+  void RaiseSizeChangedIfResized();
   void ApplyStyle();
 
   struct OfferedKey {
