@@ -5,7 +5,9 @@
 namespace tavrino {
 
 ControlArea::ControlArea(const WindowTemplate& window)
-    : Glib::ObjectBase("TavrinoControlArea"), template_(window), tab_sequence_(TabSequence(window)) {
+    : Glib::ObjectBase("TavrinoControlArea"),
+      template_(window),
+      tab_sequence_(TabSequence(window)) {
   set_has_window(false);
   set_redraw_on_allocate(false);
 }
@@ -130,10 +132,10 @@ bool ControlArea::on_focus(Gtk::DirectionType direction) {
     return filling->has_focus();
   }
   const std::optional<std::size_t> next =
-      !current && forward ? InitialFocus(template_)
-                          : NextInTabSequence(tab_sequence_, current,
-                                              forward ? FocusDirection::kForward
-                                                      : FocusDirection::kBackward);
+      !current && forward
+          ? InitialFocus(template_)
+          : NextInTabSequence(tab_sequence_, current,
+                              forward ? FocusDirection::kForward : FocusDirection::kBackward);
   if (!next) return false;
   Gtk::Widget* target = Control(*next);
   if (!target) return false;
@@ -142,9 +144,7 @@ bool ControlArea::on_focus(Gtk::DirectionType direction) {
   return target->has_focus();
 }
 
-void ControlArea::on_add(Gtk::Widget*) {
-  g_warning("ControlArea: controls are added with Put()");
-}
+void ControlArea::on_add(Gtk::Widget*) { g_warning("ControlArea: controls are added with Put()"); }
 
 void ControlArea::on_remove(Gtk::Widget* widget) {
   const auto it = std::ranges::find(children_, widget, &Child::widget);

@@ -28,7 +28,8 @@ std::vector<std::size_t> TabSequence(const WindowTemplate& window) {
   for (std::size_t i = window.controls.size(); i-- > 0;) {
     if (IsFocusable(window.controls[i])) sequence.push_back(i);
   }
-  std::ranges::stable_sort(sequence, {}, [&](std::size_t i) { return window.controls[i].tab_order; });
+  std::ranges::stable_sort(sequence, {},
+                           [&](std::size_t i) { return window.controls[i].tab_order; });
   return sequence;
 }
 

@@ -5,7 +5,8 @@
 namespace tavrino {
 
 int ClampGeometryValue(GeometryProperty property, long long value) {
-  const bool is_extent = property == GeometryProperty::kWidth || property == GeometryProperty::kHeight;
+  const bool is_extent =
+      property == GeometryProperty::kWidth || property == GeometryProperty::kHeight;
   const long long low = is_extent ? 0 : -kGeometryLimit;
   return static_cast<int>(std::clamp<long long>(value, low, kGeometryLimit));
 }

@@ -136,7 +136,8 @@ bool MainWindow::CreateControl(std::size_t index, const PlayerViewFactory& make_
         label->set_justify(Gtk::JUSTIFY_CENTER);
         label->set_line_wrap(true);
       }
-      pin_box_->signal_clicked().connect([this, name = control.name] { Raise(name, Event::kClicked); });
+      pin_box_->signal_clicked().connect(
+          [this, name = control.name] { Raise(name, Event::kClicked); });
       widget = pin_box_.get();
       break;
     }

@@ -74,7 +74,8 @@ ClipboardReader::ClipboardReader(GdkDisplay* display) : display_(display) {}
 std::string ClipboardReader::ReadClipboardText() {
   if (!GDK_IS_X11_DISPLAY(display_)) {
     // Elsewhere only the toolkit's own, unbounded read is there to use.
-    gchar* text = gtk_clipboard_wait_for_text(gtk_clipboard_get_for_display(display_, GDK_SELECTION_CLIPBOARD));
+    gchar* text = gtk_clipboard_wait_for_text(
+        gtk_clipboard_get_for_display(display_, GDK_SELECTION_CLIPBOARD));
     std::string result = text ? ClipboardTextFromBytes(text, ClipboardEncoding::kUtf8) : "";
     g_free(text);
     return result;
@@ -91,8 +92,10 @@ std::string ClipboardReader::ReadClipboardText() {
   // Whatever a silent owner sent after an earlier read gave up is stale now.
   XSync(connection_.get(), True);
   if (XGetSelectionOwner(connection_.get(), clipboard_) == None) return {};
-  if (auto text = Convert(utf8_string_)) return ClipboardTextFromBytes(*text, ClipboardEncoding::kUtf8);
-  if (auto text = Convert(XA_STRING)) return ClipboardTextFromBytes(*text, ClipboardEncoding::kLatin1);
+  if (auto text = Convert(utf8_string_))
+    return ClipboardTextFromBytes(*text, ClipboardEncoding::kUtf8);
+  if (auto text = Convert(XA_STRING))
+    return ClipboardTextFromBytes(*text, ClipboardEncoding::kLatin1);
   return {};
 }
 
@@ -142,7 +145,8 @@ bool ClipboardReader::WaitForEvent(Window requestor, int type, XEvent* event) {
   const auto deadline = Clock::now() + kAnswerBound;
   for (;;) {
     if (XCheckTypedWindowEvent(x, requestor, type, event)) return true;
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
     if (left.count() <= 0) return false;
     pollfd descriptor{ConnectionNumber(x), POLLIN, 0};
     poll(&descriptor, 1, static_cast<int>(left.count()));

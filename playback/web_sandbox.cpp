@@ -16,11 +16,11 @@ constexpr const char* kBubblewrap = "/usr/bin/bwrap";
 SandboxProbe::SandboxProbe() {
   const char* argv[] = {kBubblewrap, "--ro-bind",     "/",    "/",    "--proc", "/proc", "--dev",
                         "/dev",      "--unshare-all", "true", nullptr};
-  process_ = GObjectPtr<GSubprocess>::Adopt(g_subprocess_newv(
-      argv,
-      static_cast<GSubprocessFlags>(G_SUBPROCESS_FLAGS_STDOUT_SILENCE |
-                                    G_SUBPROCESS_FLAGS_STDERR_SILENCE),
-      nullptr));
+  process_ = GObjectPtr<GSubprocess>::Adopt(
+      g_subprocess_newv(argv,
+                        static_cast<GSubprocessFlags>(G_SUBPROCESS_FLAGS_STDOUT_SILENCE |
+                                                      G_SUBPROCESS_FLAGS_STDERR_SILENCE),
+                        nullptr));
 }
 
 bool SandboxProbe::SandboxCanStart() {

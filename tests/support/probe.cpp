@@ -49,15 +49,17 @@ std::string State(MainWindow& window) {
     if (!controls.empty()) controls += ",";
     controls += Quoted(control.name) + ":" + Rect(g.left, g.top, g.width, g.height);
   }
-  if (focus && window.has_toplevel_focus()) focused = Quoted(focus->get_name().raw());
-  else if (focus) focused = "\"(window inactive) " + focus->get_name().raw() + "\"";
+  if (focus && window.has_toplevel_focus())
+    focused = Quoted(focus->get_name().raw());
+  else if (focus)
+    focused = "\"(window inactive) " + focus->get_name().raw() + "\"";
   const Size outer = window.OuterSize();
   const char* uri = webkit_web_view_get_uri(window.player_view().web_view());
   Gtk::Widget& player = window.player_view().widget();
   const Gtk::Allocation page = player.get_allocation();
-  return "{\"focus\":" + focused + ",\"controls\":{" + controls + "}" +
-         ",\"player_allocation\":" + Rect(page.get_x(), page.get_y(), page.get_width(), page.get_height()) +
-         ",\"outer\":[" + std::to_string(outer.width) + "," + std::to_string(outer.height) + "]" +
+  return "{\"focus\":" + focused + ",\"controls\":{" + controls + "}" + ",\"player_allocation\":" +
+         Rect(page.get_x(), page.get_y(), page.get_width(), page.get_height()) + ",\"outer\":[" +
+         std::to_string(outer.width) + "," + std::to_string(outer.height) + "]" +
          ",\"box\":" + Quoted(window.address_box().ReadText()) +
          ",\"pin\":" + (window.PinChecked() ? "true" : "false") +
          ",\"fullscreen\":" + (Fullscreen(window) ? "true" : "false") +

@@ -7,7 +7,8 @@
 int main() {
   Display* display = XOpenDisplay(nullptr);
   if (!display) return 1;
-  const Window window = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 1, 1, 0, 0, 0);
+  const Window window =
+      XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 1, 1, 0, 0, 0);
   const Atom clipboard = XInternAtom(display, "CLIPBOARD", False);
   XSetSelectionOwner(display, clipboard, window, CurrentTime);
   if (XGetSelectionOwner(display, clipboard) != window) return 1;

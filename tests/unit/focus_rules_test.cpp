@@ -30,11 +30,10 @@ TEST(FocusRules, TabSequenceSkipsTheLabelAndWrapsBothWays) {
     FocusDirection direction;
     std::size_t to;
   };
-  for (const Step& step : {Step{player, kForward, box}, Step{box, kForward, pin},
-                           Step{pin, kForward, player}, Step{player, kBackward, pin},
-                           Step{pin, kBackward, box}, Step{box, kBackward, player},
-                           Step{std::nullopt, kForward, player},
-                           Step{std::nullopt, kBackward, pin}}) {
+  for (const Step& step :
+       {Step{player, kForward, box}, Step{box, kForward, pin}, Step{pin, kForward, player},
+        Step{player, kBackward, pin}, Step{pin, kBackward, box}, Step{box, kBackward, player},
+        Step{std::nullopt, kForward, player}, Step{std::nullopt, kBackward, pin}}) {
     EXPECT_EQ(NextInTabSequence(sequence, step.from, step.direction), step.to);
   }
 }

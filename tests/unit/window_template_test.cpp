@@ -28,9 +28,9 @@ TEST(WindowTemplate, CentresOnTheScreenTruncatingTowardZero) {
     int screen_width, screen_height;
     Point expected;
   };
-  for (const Case& c : {Case{1920, 1080, {555, 193}}, Case{1024, 768, {107, 37}},
-                        Case{811, 695, {0, 0}}, Case{640, 480, {-85, -107}},
-                        Case{809, 693, {0, 0}}, Case{806, 690, {-2, -2}}}) {
+  for (const Case& c :
+       {Case{1920, 1080, {555, 193}}, Case{1024, 768, {107, 37}}, Case{811, 695, {0, 0}},
+        Case{640, 480, {-85, -107}}, Case{809, 693, {0, 0}}, Case{806, 690, {-2, -2}}}) {
     EXPECT_EQ(CentredPosition(c.screen_width, c.screen_height, 810, 694), c.expected)
         << c.screen_width << "x" << c.screen_height;
   }
