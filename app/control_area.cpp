@@ -122,17 +122,12 @@ bool ControlArea::on_focus(Gtk::DirectionType direction) {
   // The controls move the focus within themselves (a page among its links) by their own key
   // handling; asked here, the player view would keep the focus for good.
   const std::optional<std::size_t> current = FocusedIndex();
-  if (filling_) {
-    // The window then takes the focus away and back, so it stays in the filling control.
-    if (current == filling_) return false;
-    Gtk::Widget* filling = Control(*filling_);
-    if (!filling) return false;
-    if (filling->child_focus(direction)) return true;
-    filling->grab_focus();
-    return filling->has_focus();
-  }
+  // While one control fills the area, the window takes the focus away and back, so it stays
+  // there.
+  if (filling_ && current == filling_) return false;
   const std::optional<std::size_t> next =
-      !current && forward
+      filling_ ? filling_
+      : !current && forward
           ? InitialFocus(template_)
           : NextInTabSequence(tab_sequence_, current,
                               forward ? FocusDirection::kForward : FocusDirection::kBackward);

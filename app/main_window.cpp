@@ -239,7 +239,8 @@ bool MainWindow::IsCopyOfKeyThePageUsed(const GdkEventKey& event, bool in_player
 
 bool MainWindow::on_key_press_event(GdkEventKey* event) {
   const bool escape = event->keyval == GDK_KEY_Escape;
-  if (escape && fullscreen_ && fullscreen_->EngineTakesEscape() && !fullscreen_->Active()) {
+  if (escape && template_.esc_closes && fullscreen_ && fullscreen_->EngineTakesEscape() &&
+      !fullscreen_->Active()) {
     close();
     return true;
   }
