@@ -41,7 +41,6 @@ BrowserView::~BrowserView() { gtk_widget_destroy(GTK_WIDGET(view_.get())); }
 
 void BrowserView::SetUrl(const std::string& address) {
   url_ = address;
-  has_page_ = true;
   webkit_web_view_load_uri(view_.get(), url_.c_str());
 }
 

@@ -47,7 +47,7 @@ class BrowserView {
   const std::string& url() const { return url_; }
 
   // False until the first navigation: a blank view has no page to offer keys to.
-  bool HasPage() const { return has_page_; }
+  bool HasPage() const { return !url_.empty(); }
 
  private:
   explicit BrowserView(GObjectPtr<WebKitWebView> view);
@@ -57,7 +57,6 @@ class BrowserView {
   PagePolicy policy_;
   PageRecovery recovery_;
   std::string url_;
-  bool has_page_ = false;
 };
 
 using PlayerViewFactory = std::function<std::unique_ptr<BrowserView>()>;
