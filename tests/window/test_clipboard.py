@@ -137,6 +137,8 @@ class WhenItHappens(PickUpTestCase):
     def test_coming_back_to_the_program_picks_up_what_was_copied_meanwhile(self):
         clipboard.offer("https://v.example/before")
         self.focus_box_by_tab()
+        # The first request must be in before the service forgets what it saw.
+        self.assertEqual(self.wait_for_navigations(1), ["https://v.example/before"])
         other = desktop.start(["xmessage", "-center", "another program"])
         other_window = wait_for(lambda: desktop.windows_named("^xmessage$"),
                                 message="the other program's window")[0]
