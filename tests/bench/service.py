@@ -4,6 +4,7 @@ import http.server
 import os
 import socket
 import ssl
+import sys
 import threading
 import time
 import urllib.parse
@@ -76,6 +77,9 @@ class StandInService:
                 pass
 
             def setup(self):
+                # Each connection shakes hands in its own thread: in accept(), one client that
+                # connects and never speaks (a cancelled load) would stop the whole service.
+                self.request.do_handshake()
                 super().setup()
                 with service._lock:
                     service._connections.add(self.connection)
@@ -91,11 +95,19 @@ class StandInService:
                     service.requests.append(request)
                 service._answer(self, request)
 
-        self._server = http.server.ThreadingHTTPServer(("127.0.0.1", PORT), Handler)
-        self._server.daemon_threads = True
+        class Server(http.server.ThreadingHTTPServer):
+            daemon_threads = True
+
+            def handle_error(self, request, client_address):
+                # A client that hung up halfway had its load cancelled; anything else is a fault.
+                if not isinstance(sys.exc_info()[1], OSError):
+                    super().handle_error(request, client_address)
+
+        self._server = Server(("127.0.0.1", PORT), Handler)
         context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
         context.load_cert_chain(os.environ["TAVRINO_TEST_CERT"], os.environ["TAVRINO_TEST_KEY"])
-        self._server.socket = context.wrap_socket(self._server.socket, server_side=True)
+        self._server.socket = context.wrap_socket(self._server.socket, server_side=True,
+                                                  do_handshake_on_connect=False)
         threading.Thread(target=self._server.serve_forever, daemon=True).start()
         return self
 
