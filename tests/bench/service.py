@@ -77,16 +77,23 @@ class StandInService:
                 pass
 
             def setup(self):
+                with service._lock:
+                    service._connections.add(self.request)
                 # Each connection shakes hands in its own thread: in accept(), one client that
                 # connects and never speaks (a cancelled load) would stop the whole service.
-                self.request.do_handshake()
+                try:
+                    self.request.do_handshake()
+                except OSError:
+                    self.finish_connection()
+                    raise
                 super().setup()
+
+            def finish_connection(self):
                 with service._lock:
-                    service._connections.add(self.connection)
+                    service._connections.discard(self.request)
 
             def finish(self):
-                with service._lock:
-                    service._connections.discard(self.connection)
+                self.finish_connection()
                 super().finish()
 
             def do_GET(self):
