@@ -4,6 +4,7 @@ import subprocess
 import time
 import unittest
 
+from bench.clipboard import Clipboard
 from bench.desktop import shared_desktop, wait_for
 from bench.service import PREFIX, StandInService
 from bench.tavrino import (ADDRESS_BOX, ADDRESS_LABEL, CONTROLS, PIN_BOX, PLAYER_VIEW, Tavrino,
@@ -89,9 +90,9 @@ class Keyboard(unittest.TestCase):
 
     def test_tab_leaves_a_player_view_that_shows_a_page(self):
         with StandInService() as service, Tavrino(desktop) as tavrino:
+            # The box's focus gain navigates to the service's page.
             desktop.key("Tab")
             tavrino.wait_for_focus(ADDRESS_BOX)
-            desktop.type("page")
             wait_for(lambda: service.reports("viewport"), message="the page")
             tavrino.click_control(PLAYER_VIEW)
             tavrino.wait_for_focus(PLAYER_VIEW)
@@ -102,6 +103,7 @@ class Keyboard(unittest.TestCase):
         with StandInService() as service, Tavrino(desktop) as tavrino:
             desktop.key("Tab")
             tavrino.wait_for_focus(ADDRESS_BOX)
+            wait_for(service.player_requests, message="the focus gain's navigation")
             desktop.type("x")
             wait_for(lambda: [r for r in service.player_requests() if r.v == "x"],
                      message="the navigation for x")
@@ -166,10 +168,12 @@ class Navigation(unittest.TestCase):
              "video/x-raw,width=320,height=240,framerate=30/1", "!", "vp8enc", "deadline=1", "!",
              "webmmux", "!", "filesink", f"location={os.path.join(media, 'clip.webm')}"],
             check=True)
+        clipboard = Clipboard(desktop)
+        clipboard.offer("video")
+        self.addCleanup(clipboard.clear)
         with StandInService(media_dir=media) as service, Tavrino(desktop) as tavrino:
             desktop.key("Tab")
             tavrino.wait_for_focus(ADDRESS_BOX)
-            desktop.type("video")
             wait_for(lambda: service.reports("played") or service.reports("video-error"),
                      timeout=30, message="the video to play")
             self.assertEqual(service.reports("video-error"), [])
