@@ -19,6 +19,7 @@ import time
 from contextlib import ExitStack
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests"))
+from bench.clipboard import Clipboard  # noqa: E402
 from bench.desktop import Desktop, wait_for  # noqa: E402
 from bench.service import PREFIX, StandInService  # noqa: E402
 
@@ -305,7 +306,7 @@ class Tavrino(Program):
         super().__init__(desktop)
         self.executable = executable
         self.pointer = Pointer(desktop.env["DISPLAY"])
-        self.clipboard = None
+        self.clipboard = Clipboard(desktop)
         self.window = None
 
     def argv(self, address):
@@ -319,18 +320,6 @@ class Tavrino(Program):
         self.process.stdin.write("state\n")
         self.process.stdin.flush()
         return json.loads(self.process.stdout.readline())
-
-    def own_clipboard(self, text):
-        if self.clipboard:
-            self.clipboard.terminate()
-            self.clipboard.wait()
-        self.clipboard = subprocess.Popen(
-            ["xclip", "-selection", "clipboard", "-quiet"], env=self.desktop.env,
-            stdin=subprocess.PIPE, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, text=True)
-        self.clipboard.stdin.write(text)
-        self.clipboard.stdin.close()
-        wait_for(lambda: self.desktop.run(["xclip", "-selection", "clipboard", "-o"],
-                                          check=False) == text, message="the clipboard owner")
 
     def screen_point(self, control, dx=None, dy=None):
         if self.window is None:
@@ -356,18 +345,15 @@ class Tavrino(Program):
         return self.click_address_box(focus_first_on_player=False)
 
     def navigate(self, tag):
-        self.own_clipboard(tag)
+        self.clipboard.offer(tag)
         return self.click_address_box(focus_first_on_player=True)
 
     def prepare(self, tag):
-        self.own_clipboard(tag)
+        self.clipboard.offer(tag)
 
     def stop(self):
         super().stop()
-        if self.clipboard:
-            self.clipboard.terminate()
-            self.clipboard.wait()
-            self.clipboard = None
+        self.clipboard.clear()
 
 
 # One round: every program started alone, idle together, playing alone.
