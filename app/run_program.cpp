@@ -9,6 +9,7 @@
 
 #include "app/load_window.h"
 #include "app/window_template.h"
+#include "playback/engine_settings.h"
 
 namespace tavrino {
 
@@ -28,6 +29,7 @@ void ReportFatalError(EventGate& gate, std::string_view message) {
 }
 
 int RunProgram(const PlayerViewMaker& make_player_view, const WindowObserver& observe_window) {
+  ChooseEngineRenderer();
   // Prefer X11, where centring and keep-above work, also under XWayland.
   gdk_set_allowed_backends("x11,*");
   gtk_init(nullptr, nullptr);
