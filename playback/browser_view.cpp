@@ -1,5 +1,6 @@
 #include "playback/browser_view.h"
 
+#include <glibmm/main.h>
 #include <glibmm/wrap.h>
 
 #include "playback/engine_settings.h"
@@ -35,9 +36,21 @@ BrowserView::BrowserView(GObjectPtr<WebKitWebView> view)
       policy_(view_.get()),
       recovery_(view_.get()) {
   gtk_widget_set_can_focus(GTK_WIDGET(view_.get()), TRUE);
+  // After the first frame, so that the window's first picture does not wait for the process.
+  first_draw_ = widget_->signal_draw().connect(
+      [this](const Cairo::RefPtr<Cairo::Context>&) {
+        first_draw_.disconnect();
+        Glib::signal_idle().connect_once(sigc::mem_fun(*this, &BrowserView::StartPageProcess));
+        return false;
+      },
+      false);
 }
 
 BrowserView::~BrowserView() { gtk_widget_destroy(GTK_WIDGET(view_.get())); }
+
+void BrowserView::StartPageProcess() {
+  if (url_.empty()) webkit_web_view_load_uri(view_.get(), "about:blank");
+}
 
 void BrowserView::SetUrl(const std::string& address) {
   url_ = address;

@@ -29,7 +29,9 @@ class BrowserEngine {
   GObjectPtr<WebKitWebContext> context_;
 };
 
-class BrowserView {
+// Once first drawn, the view loads the blank page, which starts the engine's page process: the
+// first address then loads without waiting for one.
+class BrowserView : public sigc::trackable {
  public:
   // Empty when the engine cannot make a view.
   static std::unique_ptr<BrowserView> Create(const BrowserEngine& engine);
@@ -51,12 +53,14 @@ class BrowserView {
 
  private:
   explicit BrowserView(GObjectPtr<WebKitWebView> view);
+  void StartPageProcess();
 
   GObjectPtr<WebKitWebView> view_;
   Gtk::Widget* widget_;  // gtkmm's wrapper of view_, owned by the object itself
   PagePolicy policy_;
   PageRecovery recovery_;
   std::string url_;
+  sigc::connection first_draw_;
 };
 
 using PlayerViewFactory = std::function<std::unique_ptr<BrowserView>()>;
