@@ -49,6 +49,7 @@ clip.addEventListener('error', () => fetch('/report/clip-error?' + location.sear
 IDLE_SECONDS = 10
 PLAY_SECONDS = 5
 SETTLE_SECONDS = 2
+LATE_SECONDS = 1  # about when a user who has just seen the window can click into it
 TICKS = os.sysconf("SC_CLK_TCK")
 PAGE_KIB = os.sysconf("SC_PAGE_SIZE") // 1024
 
@@ -189,6 +190,11 @@ class Program:
         return self.desktop.env
 
     talks = True  # answers on standard output
+    starts_blank = False  # can start without an address and be navigated later
+
+    def navigate_first(self, tag):
+        """The first navigation of a program started blank; returns when it started."""
+        return self.navigate(tag)
 
     def launch(self, address):
         self.process = subprocess.Popen(
@@ -230,8 +236,11 @@ class Floor(Program):
         self.never = never
         self.name = "floor (never)" if never else "floor"
 
+    starts_blank = True
+
     def argv(self, address):
-        return [self.executable] + (["--never"] if self.never else []) + [address]
+        flags = ["--never"] if self.never else []
+        return [self.executable] + flags + ([address] if address else [])
 
     def first_navigation(self, started, tag):
         return self.navigation_time()
@@ -298,6 +307,7 @@ class Chromium(Program):
 class Tavrino(Program):
     name = "Tavrino"
     navigation_at_start = False
+    starts_blank = True
 
     ADDRESS_BOX = "编辑框1"
     PLAYER_VIEW = "超文本浏览框1"
@@ -348,6 +358,10 @@ class Tavrino(Program):
         self.clipboard.offer(tag)
         return self.click_address_box(focus_first_on_player=True)
 
+    def navigate_first(self, tag):
+        self.clipboard.offer(tag)
+        return self.click_address_box(focus_first_on_player=False)
+
     def prepare(self, tag):
         self.clipboard.offer(tag)
 
@@ -358,27 +372,42 @@ class Tavrino(Program):
 
 # One round: every program started alone, idle together, playing alone.
 
-def start_up(program, service, map_watch, tag, record):
+def launch_until_mapped(program, map_watch, address):
+    """Starts the program; returns when it started and when its window mapped."""
     watch = subprocess.Popen([map_watch], env=program.desktop.env, stdout=subprocess.PIPE,
                              text=True)
     try:
         if watch.stdout.readline().strip() != "ready":
             raise RuntimeError("the map watch did not start")
-        if isinstance(program, Tavrino):
-            program.prepare(tag)
         started = time.monotonic()
-        program.launch(PREFIX + tag)
+        program.launch(address)
         mapped = watch.stdout.readline().strip()
         if not mapped:
             raise RuntimeError(f"{program.name} mapped no window")
-        record["mapped"].append(float(mapped) - started)
+        return started, float(mapped)
     finally:
         if watch.poll() is None:
             watch.kill()
         watch.wait()
+
+
+def start_up(program, service, map_watch, tag, record):
+    if isinstance(program, Tavrino):
+        program.prepare(tag)
+    started, mapped = launch_until_mapped(program, map_watch, PREFIX + tag)
+    record["mapped"].append(mapped - started)
     navigation = program.first_navigation(started, tag)
     record["pick_up"].append(service.arrival("/webcloud/", tag) - navigation)
     record["first_load"].append(service.arrival("/report/loaded", tag) - navigation)
+
+
+def late_pick_up(program, service, map_watch, tag, record):
+    """The first navigation a second after the window mapped, as a user would make it."""
+    program.stop()
+    launch_until_mapped(program, map_watch, None)
+    time.sleep(LATE_SECONDS)
+    navigation = program.navigate_first(tag)
+    record["late_pick_up"].append(service.arrival("/webcloud/", tag) - navigation)
 
 
 def play(program, service, tag, record):
@@ -407,6 +436,10 @@ def run_round(number, programs, service, map_watch, results):
             results[program.name]["idle_cpu"].append(shares[program.process.pid])
         for program in order:
             play(program, service, f"clip-{number}-{id(program)}", results[program.name])
+        for program in order:
+            if program.starts_blank:
+                late_pick_up(program, service, map_watch, f"late-{number}-{id(program)}",
+                             results[program.name])
     finally:
         for program in order:
             program.stop()
@@ -450,6 +483,7 @@ FIGURES = [  # key, label, unit, scale
     ("mapped", "Start-up: window mapped", "ms", 1000),
     ("first_load", "Start-up: first page loaded after the first navigation", "ms", 1000),
     ("pick_up", "Pick-up: focus (click) / load_uri to the request", "ms", 1000),
+    ("late_pick_up", f"Pick-up, first navigation {LATE_SECONDS:g} s after the map", "ms", 1000),
     ("idle_rss", "Idle memory RSS (tree)", "MiB", 1),
     ("idle_uss", "Idle memory USS (tree)", "MiB", 1),
     ("play_rss", "Playing memory RSS (tree)", "MiB", 1),
@@ -634,6 +668,9 @@ def main():
         "clipboard) until the stand-in receives the player request; the others from their load "
         "call (chromium: process start) until that request. All are a fresh process's first "
         "navigation.",
+        f"- Pick-up {LATE_SECONDS:g} s after the map: the same, for a program started without an "
+        f"address and navigated for the first time {LATE_SECONDS:g} s after its window mapped, "
+        "about when a user could click; Tavrino and the floors (the peers cannot start blank).",
         "- Memory: the program and every process below it (web, network, GPU, zygote), RSS and "
         "USS (private clean + dirty) from /proc/PID/smaps_rollup; idle with the blank page "
         f"{SETTLE_SECONDS} s after the last start, and after {PLAY_SECONDS} s of playback.",
