@@ -136,8 +136,21 @@ class Tavrino:
         cx, cy, _, _ = self.desktop.client_geometry(self.window)
         return cx + x, cy + y
 
+    def placed_geometry(self, name):
+        """The control's geometry once GTK has put it there: GTK moves controls at its next
+        frame, and a click that comes before is aimed by the old places."""
+        def placed():
+            state = self.state()
+            written = tuple(state["controls"][name])
+            if not written[2] or not written[3] or state["fullscreen"]:
+                return written  # hidden, or a page fills the screen: nothing in place to wait for
+            on_screen = (tuple(state["player_allocation"]) if name == PLAYER_VIEW
+                         else self.accessible_extents(name))
+            return written if on_screen == written else None
+        return wait_for(placed, message=f"{name} in its place")
+
     def click_control(self, name, dx=None, dy=None):
-        left, top, width, height = self.geometry(name)
+        left, top, width, height = self.placed_geometry(name)
         x, y = self.client_to_screen(left + (width // 2 if dx is None else dx),
                                      top + (height // 2 if dy is None else dy))
         self.desktop.click(x, y)
