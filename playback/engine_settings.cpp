@@ -5,13 +5,19 @@ namespace tavrino {
 namespace {
 
 // A directory listing, so that start-up waits for no GL context just to ask for its renderer.
-bool HasRenderNode() {
+bool ListsRenderNode() {
   g_autoptr(GDir) devices = g_dir_open("/dev/dri", 0, nullptr);
   if (!devices) return false;
   while (const char* name = g_dir_read_name(devices)) {
     if (g_str_has_prefix(name, "renderD")) return true;
   }
   return false;
+}
+
+// Read once: the renderer and the acceleration policy must agree for the whole run.
+bool HasRenderNode() {
+  static const bool has_render_node = ListsRenderNode();
+  return has_render_node;
 }
 
 }  // namespace
